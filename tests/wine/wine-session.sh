@@ -1,0 +1,40 @@
+#!/bin/sh
+# Runs a command inside a private Wine session: its own X server (Xvfb), a
+# fresh template WINEPREFIX in a temporary folder, the zh_CN.UTF-8 locale
+# (ANSI code page 936). run-in-wine.sh copies the template for every test
+# executable, so each one starts from a clean registry. Everything is removed
+# at the end; the user's own prefix is never touched.
+#   wine-session.sh COMMAND [ARG...]
+set -u
+session=$(mktemp -d /tmp/zrk-wine.XXXXXX)
+
+export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe=d"
+export WINEARCH=win32
+
+# A display number that no other X server holds.
+display=${ZRK_DISPLAY:-}
+if [ -z "$display" ]; then
+    n=90
+    while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+    display=":$n"
+    Xvfb "$display" -screen 0 ${ZRK_SCREEN:-1280x1024x24} -nolisten tcp >"$session/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    i=0
+    until [ -e "/tmp/.X11-unix/X${display#:}" ] || [ $i -ge 100 ]; do sleep 0.1; i=$((i + 1)); done
+fi
+export DISPLAY="$display"
+
+cleanup() {
+    WINEPREFIX="$session/template" wineserver -k 2>/dev/null
+    [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null
+    rm -rf "$session"
+}
+trap cleanup EXIT INT TERM
+
+export ZRK_WINE_TEMPLATE="$session/template"
+WINEPREFIX="$ZRK_WINE_TEMPLATE" wineboot -i >"$session/wineboot.log" 2>&1
+WINEPREFIX="$ZRK_WINE_TEMPLATE" wineserver -w
+
+"$@"
