@@ -1,0 +1,33 @@
+#include "tests/support/fake_panel.h"
+
+#include <cctype>
+
+namespace zrk {
+namespace {
+
+std::string Upper(std::string text) {
+    for (char& c : text) {
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 32);
+    }
+    return text;
+}
+
+}  // namespace
+
+int FakeFontChoices::Find(const std::string& text) const {
+    if (text.empty())
+        return -1;
+    for (size_t i = 0; i < fonts_.size(); ++i) {
+        if (Upper(fonts_[i]) == Upper(text))
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+std::string FakeFontChoices::ChosenName(int row) const {
+    int index = chosen_[row];
+    return index < 0 ? std::string() : fonts_[static_cast<size_t>(index)];
+}
+
+}  // namespace zrk
