@@ -17,7 +17,7 @@ public:
 
     Win32Registry registry;
     Win32Files files;
-    TForm1 form1;
+    TForm1 form1{registry, files};
     TForm2 form2{&form5, PanelServices{registry, files}};
     TForm4 form4;
     TForm5 form5;

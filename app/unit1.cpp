@@ -2,9 +2,12 @@
 
 #include "app/resource_ids.h"
 #include "platform/win/application.h"
-#include "platform/win/files_win32.h"
+#include "launch/launch_sequence.h"
+#include "launch/win/client_process_win32.h"
+#include "platform/win/gui_metrics.h"
 #include "platform/win/message_boxes.h"
 #include "platform/win/shell_win32.h"
+#include "ui/win/unit2.h"
 
 namespace zrk {
 
@@ -17,12 +20,14 @@ const int kButtonHeight = 22;
 const COLORREF kCream = RGB(255, 251, 240);
 }  // namespace
 
-TForm1::TForm1()
+TForm1::TForm1(Registry& registry, Files& files)
     : Form(L"Zarkenfall 在线", 223, 351),
       buttonFont_({L"Courier New", -16, true, kCream}),
       titleNavy_({L"Arial", -24, true, RGB(0, 0, 128)}),
       titleBlue_({L"Arial", -24, true, RGB(128, 192, 255)}),
-      lineFont_({L"MS Sans Serif", -11, false, RGB(128, 192, 255)}) {
+      lineFont_({L"MS Sans Serif", -11, false, RGB(128, 192, 255)}),
+      registry_(registry),
+      files_(files) {
     Image1 = Add<Picture>(Bounds{0, 0, 223, 351}, IDB_BACKDROP);
     SpeedButton1 = AddButton(124, L"在线游戏", &TForm1::SpeedButton1Click);
     SpeedButton3 = AddButton(172, L"贴图编辑器", &TForm1::SpeedButton3Click);
@@ -46,11 +51,26 @@ SpeedButton* TForm1::AddButton(int top, const wchar_t* caption,
     return button;
 }
 
-void TForm1::SpeedButton1Click(SpeedButton*) {}
+void TForm1::SpeedButton1Click(SpeedButton*) { Launch(true); }
 
-void TForm1::SpeedButton2Click(SpeedButton*) {}
+void TForm1::SpeedButton2Click(SpeedButton*) { Launch(false); }
 
-void TForm1::SpeedButton5Click(SpeedButton*) {}
+void TForm1::Launch(bool online) {
+    Win32ClientProcess client;
+    SIZE desktop = DesktopSize();
+    LaunchServices services{registry_,
+                            files_,
+                            client,
+                            [this] { panel_->RunFirstRun(); },
+                            [](const std::string& message) { ShowErrorMessage(message); },
+                            [] { Terminate(); },
+                            LauncherDirectory(),
+                            desktop.cx,
+                            desktop.cy};
+    RunLaunchSequence(online ? LaunchMode::Online : LaunchMode::Offline, services);
+}
+
+void TForm1::SpeedButton5Click(SpeedButton*) { panel_->RunOptions(); }
 
 void TForm1::SpeedButton8Click(SpeedButton*) { Terminate(); }
 
@@ -60,8 +80,7 @@ void TForm1::SpeedButton7Click(SpeedButton*) {
 }
 
 void TForm1::SpeedButton3Click(SpeedButton*) {
-    Win32Files files;
-    if (!files.FileExists("raz.exe")) {
+    if (!files_.FileExists("raz.exe")) {
         ShowErrorMessage("File raz.exe cannot be found.");
         return;
     }

@@ -8,12 +8,14 @@
 namespace zrk {
 
 class TForm2;
+class Registry;
+class Files;
 
 extern const char kWebsiteUrl[];
 
 class TForm1 : public Form {
 public:
-    TForm1();
+    TForm1(Registry& registry, Files& files);
     void SetSettingsPanel(TForm2* panel) { panel_ = panel; }
 
     Picture* Image1;
@@ -38,12 +40,15 @@ public:
 
 private:
     SpeedButton* AddButton(int top, const wchar_t* caption, void (TForm1::*handler)(SpeedButton*));
+    void Launch(bool online);
 
     Font buttonFont_;
     Font titleNavy_;
     Font titleBlue_;
     Font lineFont_;
     TForm2* panel_ = nullptr;
+    Registry& registry_;
+    Files& files_;
 };
 
 }  // namespace zrk

@@ -131,9 +131,6 @@ class Mask:
             return self.values[y * self.width + x]
         return 0.0
 
-    def copy(self):
-        return Mask(self.width, self.height, list(self.values))
-
     def fill(self, *polygons, samples=5):
         """Adds the union of the polygons (nonzero rule after turning every
         polygon the same way); coverage along x is exact, along y sampled."""
@@ -379,9 +376,8 @@ GOLD_LIGHT = rgb("#ffe7a3")
 GOLD_DARK = rgb("#c17a22")
 CLOAK = rgb("#060a12")
 CLOAK_FOLD = rgb("#16202e")
-CREAM = (1.0, 251 / 255.0, 240 / 255.0)
 
-MOON_AT = (150.0, 86.0, 31.0)
+MOON_AT = (172.0, 80.0, 28.0)
 LANTERN_AT = (84.0, 76.0)
 BAND = (14, 116, 210, 279)
 
@@ -441,11 +437,11 @@ def draw_moon(canvas):
 def draw_mountains(canvas):
     rng = random.Random(4242)
 
-    def ridge(base, height, step, seed_shift):
+    def ridge(base, height, step, swell):
         points = [(-4.0, BACK_H)]
         x = -4.0
         while x < BACK_W + 8:
-            points.append((x, base - rng.uniform(0.0, height) - seed_shift * math.sin(x / 23.0)))
+            points.append((x, base - rng.uniform(0.0, height) - swell * math.sin(x / 23.0)))
             x += rng.uniform(step * 0.6, step * 1.4)
         points.append((BACK_W + 8.0, BACK_H))
         return points
@@ -454,57 +450,82 @@ def draw_mountains(canvas):
     canvas.paint(far, lambda x, y: mix(rgb("#1d4a55"), rgb("#143540"), clamp((y - 190) / 80.0)))
     near = canvas.mask().fill(ridge(268, 30, 11, 8))
     canvas.paint(near, lambda x, y: mix(rgb("#10303a"), rgb("#0b2129"), clamp((y - 240) / 60.0)))
-    ground = canvas.mask().fill(path(("M", -4, BACK_H), ("L", -4, 318),
-                                     ("C", 40, 306, 90, 314, 120, 316),
-                                     ("C", 160, 318, 200, 302, 230, 310), ("L", 230, BACK_H)))
-    canvas.paint(ground, rgb("#060d13"))
+
+
+def draw_ground(canvas):
+    ground = canvas.mask().fill(path(("M", -4, BACK_H), ("L", -4, 314),
+                                     ("C", 40, 304, 90, 318, 130, 321),
+                                     ("C", 170, 323, 200, 306, 230, 312), ("L", 230, BACK_H)))
+    canvas.paint(ground, lambda x, y: mix(rgb("#0b1a22"), rgb("#03080c"), clamp((y - 306) / 16.0)))
+    rim = ground.minus(ground.shifted(0, 1))
+    canvas.add(rim, rgb("#3f8f8c"), 0.35)
 
 
 def wanderer_outline():
+    """Hood, mantle and cloak in one outline, the cloak blown to the right."""
     return path(
-        ("M", 160, 58),
-        ("C", 150, 60, 138, 64, 131, 74),
-        ("C", 126, 81, 125, 92, 126, 100),
-        ("C", 124, 106, 118, 110, 114, 116),
-        ("C", 110, 124, 104, 136, 100, 146),
-        ("L", 99, 153), ("L", 106, 157),
-        ("C", 110, 152, 113, 148, 115, 146),
-        ("C", 112, 180, 106, 240, 96, 312),
-        ("L", 104, 306), ("L", 111, 314), ("L", 121, 307), ("L", 131, 315), ("L", 143, 308),
-        ("L", 155, 316), ("L", 166, 307), ("L", 178, 314), ("L", 188, 303), ("L", 198, 307),
-        ("C", 204, 270, 200, 222, 190, 180),
-        ("C", 184, 150, 178, 128, 172, 114),
-        ("C", 168, 104, 170, 90, 168, 80),
-        ("C", 167, 70, 164, 62, 160, 58),
+        ("M", 171, 72),
+        ("C", 162, 63, 148, 61, 138, 68),
+        ("C", 133, 71, 129, 75, 127, 80),
+        ("C", 126, 88, 127, 96, 130, 102),
+        ("C", 126, 106, 121, 110, 117, 116),
+        ("C", 113, 124, 109, 134, 106, 144),
+        ("L", 112, 149),
+        ("C", 115, 140, 118, 134, 121, 130),
+        ("C", 119, 190, 113, 250, 108, 304),
+        ("L", 116, 299), ("L", 124, 307), ("L", 134, 300), ("L", 145, 308), ("L", 156, 300),
+        ("L", 168, 307), ("L", 178, 298), ("L", 190, 303), ("L", 198, 292), ("L", 214, 298),
+        ("L", 204, 284), ("L", 218, 280), ("L", 205, 268),
+        ("C", 204, 230, 194, 170, 182, 130),
+        ("C", 178, 118, 174, 110, 170, 104),
+        ("C", 172, 96, 174, 86, 171, 72),
     )
 
 
+def scarf_outline():
+    return path(("M", 166, 102), ("C", 180, 96, 192, 104, 204, 96), ("C", 210, 92, 214, 96, 219, 91),
+                ("C", 214, 100, 206, 102, 200, 106), ("C", 188, 112, 178, 108, 168, 110))
+
+
+def figure_masks(canvas):
+    body = canvas.mask().fill(wanderer_outline(), scarf_outline())
+    body.fill(path(("M", 122, 306), ("L", 138, 306), ("L", 140, 322), ("L", 118, 322),
+                   ("C", 118, 316, 120, 312, 122, 306)))
+    body.fill(path(("M", 156, 304), ("L", 168, 304), ("L", 174, 320), ("L", 156, 320)))
+    staff = canvas.mask().fill(*stroke([(103, 56), (105, 120), (108, 200), (111, 322)], 3.0))
+    staff.fill(*stroke(cubic((103, 57), (102, 46), (90, 44), (86, 52), 10), 2.6))
+    hand = canvas.mask().fill(ellipse(107, 148, 4.2, 5.0, steps=24))
+    return body, staff, hand
+
+
 def draw_wanderer(canvas):
-    body = canvas.mask().fill(wanderer_outline())
-    body.fill(rounded_rectangle(126, 308, 139, 321, 3), rounded_rectangle(149, 309, 162, 322, 3))
-    staff = canvas.mask().fill(*stroke([(103, 56), (105, 120), (108, 200), (111, 320)], 3.2))
-    crook = canvas.mask().fill(*stroke(cubic((103, 57), (102, 46), (90, 44), (86, 52), 10), 2.6))
-    figure_mask = Mask(BACK_W, BACK_H, [max(a, b, c) for a, b, c in
-                                        zip(body.values, staff.values, crook.values)])
-
-    canvas.paint(figure_mask, lambda x, y: mix(CLOAK, rgb("#0c1522"), clamp((y - 60) / 260.0)))
+    body, staff, hand = figure_masks(canvas)
+    figure = Mask(BACK_W, BACK_H, [max(a, b, c) for a, b, c in zip(body.values, staff.values, hand.values)])
+    canvas.paint(figure, lambda x, y: mix(CLOAK, rgb("#0d1726"), clamp((y - 60) / 260.0)))
     folds = canvas.mask()
-    for line in (cubic((150, 120), (152, 180), (146, 240), (140, 306), 16),
-                 cubic((166, 128), (176, 190), (180, 250), (182, 304), 16),
-                 cubic((132, 130), (128, 190), (122, 250), (118, 306), 16)):
-        folds.fill(*stroke(line, 1.3))
+    for line in (cubic((150, 116), (150, 180), (146, 240), (145, 304), 16),
+                 cubic((168, 118), (178, 180), (186, 240), (190, 300), 16),
+                 cubic((132, 132), (128, 190), (124, 250), (122, 304), 16),
+                 cubic((122, 112), (136, 120), (156, 120), (174, 110), 16)):
+        folds.fill(*stroke(line, 1.2))
     canvas.paint(folds.times(body), CLOAK_FOLD, 0.9)
-    face = canvas.mask().fill(ellipse(134.5, 88, 6.5, 10.5, steps=40))
+    face = canvas.mask().fill(path(("M", 130, 80), ("C", 136, 76, 142, 80, 143, 90),
+                                   ("C", 143, 98, 138, 104, 132, 102), ("C", 129, 96, 129, 86, 130, 80)))
     canvas.paint(face, rgb("#010204"))
+    canvas.add(face.minus(face.shifted(2, 0)).blurred(1, 1), LANTERN, 0.35)
+    light_rims(canvas, figure)
 
-    moon_rim = figure_mask.minus(figure_mask.shifted(-2, 2)).blurred(1, 1)
-    canvas.add(moon_rim, rgb("#7fd6cf"), 0.55)
-    lantern_rim = figure_mask.minus(figure_mask.shifted(2, 0)).blurred(1, 1)
+
+def light_rims(canvas, figure):
+    """Moonlight from behind on the top right, the lantern's warmth on the left."""
+    above_ground = Mask(BACK_W, BACK_H, [v if i // BACK_W < 300 else 0.0 for i, v in enumerate(figure.values)])
+    moon_rim = above_ground.minus(above_ground.shifted(-2, 2)).blurred(1, 1)
+    canvas.add(moon_rim, rgb("#7fd6cf"), 0.6)
+    lantern_rim = figure.minus(figure.shifted(2, 0)).blurred(1, 1)
     lx, ly = LANTERN_AT
     lit = Mask(BACK_W, BACK_H, [v * math.exp(-math.hypot(i % BACK_W - lx, i // BACK_W - ly) / 45.0)
                                 for i, v in enumerate(lantern_rim.values)])
-    canvas.add(lit, LANTERN, 1.1)
-    return figure_mask
+    canvas.add(lit, LANTERN, 1.2)
 
 
 def draw_lantern(canvas):
@@ -527,7 +548,7 @@ def draw_lantern(canvas):
 def draw_mist(canvas):
     def mist(x, y, colour):
         wave = 0.5 + 0.5 * math.sin(x / 17.0 + math.sin(y / 9.0) * 1.7)
-        k = smoothstep(262, 318, y) * (1 - smoothstep(318, 330, y)) * (0.10 + 0.10 * wave)
+        k = smoothstep(240, 312, y) * (1 - smoothstep(316, 328, y)) * (0.16 + 0.14 * wave)
         return mix(colour, rgb("#4f8e93"), k)
 
     canvas.shade(mist)
@@ -604,9 +625,10 @@ def make_backdrop():
     canvas.shade(hex_pattern)
     draw_moon(canvas)
     draw_mountains(canvas)
+    draw_mist(canvas)
+    draw_ground(canvas)
     draw_wanderer(canvas)
     draw_lantern(canvas)
-    draw_mist(canvas)
     canvas.shade(vignette)
     draw_band(canvas)
     draw_title(canvas)
@@ -621,7 +643,6 @@ def make_backdrop():
 PANEL_W, PANEL_H = 517, 400
 PAPER = rgb("#eef0f2")
 PAPER_LINE = rgb("#d3d8de")
-INK_FAR = rgb("#b9c4cf")
 INK_MID = rgb("#8c9bab")
 INK_NEAR = rgb("#5d6e82")
 INK_DARK = rgb("#3e4c5e")
@@ -634,58 +655,120 @@ def paper(x, y, _):
 
 
 def illustration_weight(x, y):
-    """How much of the illustration shows: none left of the controls, fading
+    """How much of the illustration shows: none over the controls, fading
     out at the bottom where the buttons' captions lie."""
-    return smoothstep(362, 420, x) * (1.0 - smoothstep(318, 362, y))
+    return smoothstep(358, 416, x) * (1.0 - smoothstep(330, 366, y))
 
 
-def draw_castle(ink):
-    """The castle on its crag, as masks of three depths of ink."""
-    far = ink.mask().fill(path(("M", 360, 400), ("L", 360, 250), ("C", 400, 236, 430, 246, 455, 228),
-                               ("C", 480, 214, 500, 222, 520, 210), ("L", 520, 400)))
-    crag = ink.mask().fill(path(("M", 420, 400), ("L", 424, 300), ("C", 428, 262, 436, 230, 444, 196),
-                                ("L", 452, 170), ("L", 500, 168), ("L", 508, 200),
-                                ("C", 512, 240, 516, 300, 520, 330), ("L", 520, 400)))
-    castle = ink.mask()
-    castle.fill(rectangle(448, 118, 504, 172))
-    castle.fill(rectangle(456, 70, 474, 122), [(452, 72), (465, 34), (478, 72)])
-    castle.fill(rectangle(484, 92, 498, 122), [(481, 94), (491, 64), (501, 94)])
-    castle.fill(rectangle(440, 104, 452, 160), [(437, 106), (446, 82), (455, 106)])
-    for x in range(448, 504, 8):
-        castle.fill(rectangle(x, 112, x + 5, 119))
-    castle.fill(*stroke([(465, 34), (465, 24)], 1.2))
-    castle.fill([(465.6, 24), (476, 27), (465.6, 30)])
-    return far, crag, castle
+def jagged(points, rng, amount):
+    """Roughens a polyline: every segment gets a jittered midpoint."""
+    out = [points[0]]
+    for (x0, y0), (x1, y1) in zip(points, points[1:]):
+        out.append(((x0 + x1) / 2 + rng.uniform(-amount, amount), (y0 + y1) / 2 + rng.uniform(-amount, amount)))
+        out.append((x1, y1))
+    return out
+
+
+def range_outline(rng, base, peaks):
+    points = [(350.0, 400.0), (350.0, base)]
+    for x, y in peaks:
+        points.append((x, y))
+    points += [(530.0, base), (530.0, 400.0)]
+    return jagged(jagged(points, rng, 3.0), rng, 1.5)
+
+
+def crag_outline(rng):
+    left = jagged([(412, 400), (418, 330), (428, 280), (434, 236), (440, 196), (446, 176)], rng, 4.0)
+    right = [(520, 168), (520, 400)]
+    return jagged(left, rng, 2.0) + [(452, 170), (510, 166)] + right
+
+
+def castle_shapes(mask):
+    mask.fill(rectangle(444, 130, 520, 178))
+    for x in range(444, 520, 7):
+        mask.fill(rectangle(x, 124, x + 4, 131))
+    mask.fill(rectangle(462, 64, 480, 132), [(458, 66), (471, 22), (484, 66)])
+    mask.fill(rectangle(494, 86, 510, 132), [(491, 88), (502, 54), (513, 88)])
+    mask.fill(rectangle(438, 100, 452, 170), [(435, 102), (445, 74), (455, 102)])
+    mask.fill(*stroke([(471, 22), (471, 12)], 1.2))
+    mask.fill([(471.6, 12), (482, 15), (471.6, 18)])
+    mask.fill(*stroke([(502, 54), (502, 47)], 1.0))
+    return mask
+
+
+def pine(cx, base, height):
+    width = height * 0.34
+    points = [(cx, base - height)]
+    tiers = 4
+    for i in range(1, tiers + 1):
+        y = base - height + height * i / tiers
+        w = width * (0.45 + 0.55 * i / tiers)
+        points.append((cx + w, y))
+        if i < tiers:
+            points.append((cx + w * 0.35, y - height * 0.04))
+    points.append((cx + 1.2, base))
+    points.append((cx - 1.2, base))
+    mirrored = [(2 * cx - x, y) for x, y in reversed(points[1:-2])]
+    return points[:-2] + [points[-2], points[-1]] + mirrored
 
 
 def draw_panel_art(canvas):
-    far, crag, castle = draw_castle(canvas)
-    moon = canvas.mask().fill(ellipse(410, 78, 22, steps=96))
-    glow = canvas.mask().fill(ellipse(410, 78, 24)).blurred(10, 3)
-    fall = canvas.mask().fill(path(("M", 470, 170), ("L", 484, 170), ("C", 486, 220, 490, 300, 496, 400),
-                                   ("L", 462, 400), ("C", 466, 300, 468, 220, 470, 170)))
+    rng = random.Random(2718)
     weight = Mask(PANEL_W, PANEL_H, [illustration_weight(i % PANEL_W, i // PANEL_W)
                                      for i in range(PANEL_W * PANEL_H)])
-    canvas.add(glow.times(weight), rgb("#c9dbe6"), -0.10)
-    canvas.paint(moon.times(weight), rgb("#fbfbf6"))
-    canvas.paint(far.times(weight), INK_FAR, 0.75)
-    canvas.paint(crag.times(weight), lambda x, y: mix(INK_NEAR, INK_MID, clamp((y - 170) / 160.0)))
-    canvas.paint(castle.times(weight), lambda x, y: mix(INK_DARK, INK_NEAR, clamp((y - 40) / 130.0)))
+    everything = canvas.mask().fill(rectangle(340, 0, PANEL_W, PANEL_H)).times(weight)
+    canvas.paint(everything, lambda x, y: mix(rgb("#c3d0dc"), rgb("#e6ecf0"), clamp((y - 10) / 230.0)), 0.9)
+
+    glow = canvas.mask().fill(ellipse(414, 66, 20)).blurred(9, 3)
+    canvas.add(glow.times(weight), rgb("#ffffff"), 0.25)
+    moon = canvas.mask().fill(ellipse(414, 66, 17, steps=96))
+    canvas.paint(moon.times(weight), lambda x, y: mix(rgb("#fffdf4"), rgb("#f1ead3"), clamp((y - 50) / 32.0)))
+    birds = canvas.mask()
+    for bx, by, size in ((392, 104, 4.0), (401, 96, 3.2), (386, 92, 2.6)):
+        birds.fill(*stroke([(bx - size, by - size * 0.5), (bx, by), (bx + size, by - size * 0.6)], 0.9))
+    canvas.paint(birds.times(weight), INK_NEAR, 0.8)
+
+    far = canvas.mask().fill(range_outline(rng, 240, [(372, 214), (392, 188), (410, 206), (430, 176),
+                                                      (456, 204), (486, 186), (512, 208)]))
+    canvas.paint(far.times(weight), rgb("#c2cdd7"))
+    mid = canvas.mask().fill(range_outline(rng, 290, [(366, 262), (384, 240), (404, 258), (424, 236),
+                                                      (444, 262)]))
+    canvas.paint(mid.times(weight), rgb("#a6b4c2"))
+
+    crag = canvas.mask().fill(crag_outline(rng))
+    canvas.paint(crag.times(weight), lambda x, y: mix(INK_NEAR, rgb("#9aa9b8"), clamp((y - 170) / 170.0)))
+    strata = canvas.mask()
+    for i in range(9):
+        y = 186 + i * 16 + rng.uniform(-3, 3)
+        x0 = 446 - (y - 176) * 0.18 + rng.uniform(2, 10)
+        strata.fill(*stroke(jagged([(x0, y), (x0 + rng.uniform(12, 26), y + rng.uniform(-2, 2))], rng, 1.0), 0.9))
+    canvas.paint(strata.times(crag).times(weight), INK_DARK, 0.3)
+
+    castle = castle_shapes(canvas.mask())
+    canvas.paint(castle.times(weight), lambda x, y: mix(INK_DARK, INK_NEAR, clamp((y - 20) / 160.0)))
     windows = canvas.mask()
-    for x, y in ((463, 84), (463, 98), (489, 104), (444, 120), (458, 136), (476, 136), (492, 136)):
+    for x, y in ((469, 78), (469, 94), (500, 100), (443, 114), (456, 144), (474, 144), (492, 144), (508, 144)):
         windows.fill(rectangle(x, y, x + 3, y + 5))
-    canvas.add(windows.blurred(2, 2).times(weight), rgb("#ffb04a"), 0.8)
-    canvas.paint(windows.times(weight), rgb("#ffcf7a"))
+    canvas.add(windows.blurred(2, 2).times(weight), rgb("#ffb04a"), 0.9)
+    canvas.paint(windows.times(weight), rgb("#ffd488"))
+
+    fall = canvas.mask().fill(path(("M", 474, 176), ("L", 488, 176), ("C", 490, 230, 494, 300, 502, 400),
+                                   ("L", 462, 400), ("C", 468, 300, 472, 230, 474, 176)))
 
     def water(x, y):
-        streak = 0.5 + 0.5 * math.sin(x * 1.7 + math.sin(y / 13.0) * 2.0)
-        return mix(rgb("#e6eef3"), rgb("#aebfcc"), streak * 0.7)
+        streak = 0.5 + 0.5 * math.sin(x * 1.9 + math.sin(y / 11.0) * 2.2)
+        return mix(rgb("#f3f7fa"), rgb("#b4c4d1"), streak * 0.75)
 
-    canvas.paint(fall.times(weight), water, 0.9)
+    canvas.paint(fall.times(weight), water, 0.92)
+
+    trees = canvas.mask()
+    for cx, base, height in ((378, 352, 46), (390, 356, 60), (402, 350, 40), (414, 358, 52), (427, 356, 36)):
+        trees.fill(pine(cx, base, height))
+    canvas.paint(trees.times(weight), lambda x, y: mix(rgb("#6a7b8e"), rgb("#9fb0c0"), clamp((y - 300) / 60.0)))
 
     def mist(x, y, colour):
-        k = smoothstep(250, 350, y) * smoothstep(380, 470, x) * 0.85
-        return mix(colour, rgb("#f1f3f5"), k)
+        k = smoothstep(286, 352, y) * smoothstep(366, 420, x) * 0.9
+        return mix(colour, rgb("#eef1f4"), k)
 
     canvas.shade(mist)
 
@@ -712,21 +795,34 @@ def make_panel():
 # Icon: a hexagon with a stylised Z
 
 
+def z_letter(left, top, right, bottom, bar):
+    slant = bar * 1.45
+    return [(left, top), (right, top), (right, top + bar), (left + slant, bottom - bar), (right, bottom - bar),
+            (right, bottom), (left, bottom), (left, bottom - bar), (right - slant, top + bar), (left, top + bar)]
+
+
 def make_icon(size):
+    """The icon at one size, drawn for that size; gives the picture and its
+    coverage (the alpha channel)."""
     canvas = Canvas(size, size, (0.0, 0.0, 0.0))
-    s = size / 48.0
     c = size / 2.0
-    shape = canvas.mask().fill(hexagon(c, c, 23.5 * s))
-    rim_inner = canvas.mask().fill(hexagon(c, c, (23.5 - max(1.6, 2.6 * s)) * s if size > 16 else 21.0 * s))
-    canvas.paint(shape, lambda x, y: mix(rgb("#17506a"), rgb("#0a1d2e"), y / size))
-    canvas.paint(shape.minus(rim_inner), lambda x, y: mix(GOLD_LIGHT, GOLD_DARK, y / size))
-    bar = max(2.2, 6.0 * s) if size > 16 else 3.0
-    z = [(13 * s, 12 * s), (35 * s, 12 * s), (35 * s, 12 * s + bar), (17.5 * s, 36 * s - bar),
-         (35 * s, 36 * s - bar), (35 * s, 36 * s), (13 * s, 36 * s), (13 * s, 36 * s - bar),
-         (30.5 * s, 12 * s + bar), (13 * s, 12 * s + bar)]
-    letter = canvas.mask().fill(z)
-    if size > 16:
-        canvas.paint(letter.dilated(1).minus(letter), rgb("#05101a"), 0.8)
+    small = size <= 16
+    radius = c - 0.3
+    rim = 1.2 if small else max(1.8, size / 20.0)
+    shape = canvas.mask().fill(hexagon(c, c, radius))
+    inside = canvas.mask().fill(hexagon(c, c, radius - rim * 1.15))
+    canvas.paint(shape, lambda x, y: mix(GOLD_LIGHT, GOLD_DARK, y / size))
+    canvas.paint(inside, lambda x, y: mix(rgb("#1b5c75"), rgb("#0a1b2b"), y / size))
+    if size >= 48:
+        line = canvas.mask().fill(hexagon(c, c, radius - rim * 2.6)).minus(
+            canvas.mask().fill(hexagon(c, c, radius - rim * 2.6 - 0.8)))
+        canvas.paint(line, rgb("#3fb7b0"), 0.45)
+    if small:
+        letter = canvas.mask().fill(z_letter(4.0, 3.6, 12.0, 12.4, 2.4))
+    else:
+        k = size / 48.0
+        letter = canvas.mask().fill(z_letter(14 * k, 13 * k, 34 * k, 35 * k, 5.5 * k))
+        canvas.paint(letter.dilated(1).minus(letter), rgb("#04101a"), 0.7)
     canvas.paint(letter, lambda x, y: mix((1.0, 0.98, 0.9), rgb("#ffcf6e"), y / size))
     return canvas, shape
 

@@ -22,7 +22,9 @@ std::vector<std::wstring>* g_created = nullptr;
 LRESULT CALLBACK RecordTopLevelCreation(int code, WPARAM wp, LPARAM lp) {
     if (code == HCBT_CREATEWND && g_created) {
         auto* create = reinterpret_cast<CBT_CREATEWNDW*>(lp);
-        if (!(create->lpcs->style & WS_CHILD))
+        const wchar_t* cls = create->lpcs->lpszClass;
+        bool form = !IS_INTRESOURCE(cls) && std::wstring(cls) == L"ZrkForm";
+        if (form && !(create->lpcs->style & WS_CHILD))
             g_created->push_back(create->lpcs->lpszName ? create->lpcs->lpszName : L"");
     }
     return CallNextHookEx(nullptr, code, wp, lp);

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "config/settings_store.h"
-#include "tests/support/fake_registry.h"  // FailureText
+#include "tests/support/failure_text.h"
 
 namespace zrk {
 namespace {
