@@ -34,12 +34,6 @@ std::string ExeName() {
     return name ? name + 1 : path;
 }
 
-std::string CurrentDirectory() {
-    char directory[MAX_PATH * 4] = {};
-    GetCurrentDirectoryA(sizeof directory, directory);
-    return directory;
-}
-
 StartupWindow StartupWindowOfProcess() {
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;

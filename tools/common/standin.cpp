@@ -92,6 +92,12 @@ int RunMessageLoop() {
 
 }  // namespace
 
+std::string CurrentDirectory() {
+    char directory[MAX_PATH * 4] = {};
+    GetCurrentDirectoryA(sizeof directory, directory);
+    return directory;
+}
+
 bool ExitAfterRecord() { return GetEnvironmentVariableA("ZRK_STANDIN_EXIT", nullptr, 0) > 0; }
 
 void AppendToFile(const std::string& name, const std::string& text) {

@@ -8,6 +8,8 @@
 
 namespace zrk {
 
+std::string CurrentDirectory();
+
 // Set by the tests: write the record, then end without showing a window.
 bool ExitAfterRecord();
 

@@ -11,12 +11,6 @@
 namespace zrk {
 namespace {
 
-std::string CurrentDirectory() {
-    char directory[MAX_PATH * 4] = {};
-    GetCurrentDirectoryA(sizeof directory, directory);
-    return directory;
-}
-
 int RunEditorStandin() {
     const std::string directory = CurrentDirectory();
     const std::string commandLine = GetCommandLineA();
