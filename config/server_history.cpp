@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "config/ascii_case.h"
 #include "config/server_list_format.h"
 #include "platform/failure.h"
 
@@ -17,15 +18,6 @@ namespace {
 // text and at most nine earlier ones.
 constexpr int kMostEntriesKept = 10;
 constexpr int kIndexCut = 11;
-
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool EqualIgnoringCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
-    return true;
-}
 
 std::vector<std::string> Entries(const ServerBox& box) {
     std::vector<std::string> entries;
@@ -74,7 +66,7 @@ bool RecordServerChoice(ServerBox& box, Files& files) {
 int FindServer(const ServerBox& box, const std::string& text) {
     if (text.empty()) return -1;
     for (int i = 0; i < box.Count(); ++i)
-        if (EqualIgnoringCase(box.Entry(i), text)) return i;
+        if (EqualIgnoringAsciiCase(box.Entry(i), text)) return i;
     return -1;
 }
 

@@ -1,25 +1,13 @@
 #include "tests/support/fake_panel.h"
 
-#include <cctype>
+#include "config/ascii_case.h"
 
 namespace zrk {
-namespace {
-
-std::string Upper(std::string text) {
-    for (char& c : text) {
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 32);
-    }
-    return text;
-}
-
-}  // namespace
-
 int FakeFontChoices::Find(const std::string& text) const {
     if (text.empty())
         return -1;
     for (size_t i = 0; i < fonts_.size(); ++i) {
-        if (Upper(fonts_[i]) == Upper(text))
+        if (EqualIgnoringAsciiCase(fonts_[i], text))
             return static_cast<int>(i);
     }
     return -1;

@@ -1,5 +1,6 @@
 #include "ui/win/unit5.h"
 
+#include "config/ascii_case.h"
 #include "platform/failure.h"
 #include "platform/win/font_families.h"
 
@@ -8,24 +9,9 @@ namespace {
 
 const int kRowHeight = 16;
 
-bool EqualIgnoringCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'a' && x <= 'z')
-            x = static_cast<char>(x - 32);
-        if (y >= 'a' && y <= 'z')
-            y = static_cast<char>(y - 32);
-        if (x != y)
-            return false;
-    }
-    return true;
-}
-
 }  // namespace
 
-TForm5::TForm5() : Form(L"字体设置", 291, 238), boldFont_({L"MS Sans Serif", -11, true}) {
+TForm5::TForm5() : Form(L"字体设置", 291, 238) {
     SetColor(RGB(245, 245, 245));
     Font* font = &DefaultFont();
     SpeedButton1 = Add<SpeedButton>(Bounds{76, 208, 141, 22}, L"完成", font);
@@ -80,7 +66,7 @@ int TForm5::Find(const std::string& text) const {
         return -1;
     const ComboEntries& entries = ComboBox1->Entries();
     for (int i = 0; i < entries.Count(); ++i) {
-        if (EqualIgnoringCase(entries.Entry(i), text))
+        if (EqualIgnoringAsciiCase(entries.Entry(i), text))
             return i;
     }
     return -1;

@@ -47,8 +47,6 @@ protected:
 
 private:
     OwnerDrawList* Box(int row) const;
-
-    Font boldFont_;
 };
 
 }  // namespace zrk
