@@ -153,6 +153,35 @@ TEST_F(SettingsPanel, StoredValuesAreShownAndAutoCompletionFinishesAHistoryEntry
     Exit();
 }
 
+TEST_F(SettingsPanel, AnUnreadableServerListIsShownInTheDefaultErrorBoxAndThePanelStaysHidden) {
+    std::string path = game.File("server.lst");
+    test::WriteFileBytes(path, "play.example.net\r\n");
+    // Another program holds it open for writing.
+    HANDLE held = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    launcher = std::make_unique<Program>(game.File("zrklauncher.exe"), game.Path());
+    main = launcher->WaitForWindow(kMainTitle);
+    ASSERT_NE(main, nullptr);
+    test::ClickCentre(main, 22, 196, 180, 22);
+    HWND box = launcher->WaitForMessageBox();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(test::WindowText(box), L"Zrklauncher");
+    std::wstring text = test::MessageBoxText(box);
+    wchar_t widePath[MAX_PATH] = {};
+    MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, widePath, MAX_PATH);
+    EXPECT_EQ(text.rfind(std::wstring(L"Cannot open file \"") + widePath + L"\". ", 0), 0u) << text;
+    // The system's own OK button, in the system's language.
+    EXPECT_NE(GetDlgItem(box, IDOK), nullptr);
+    EXPECT_NE(test::MessageBoxButton(box), L"完成");
+    test::PressMessageBoxButton(box);
+    ASSERT_TRUE(launcher->WaitForWindowGone(box));
+    CloseHandle(held);
+    for (const test::WindowInfo& w : launcher->TopLevelWindows())
+        EXPECT_FALSE(w.visible && w.title == kPanelTitle) << "the panel is not shown";
+    EXPECT_TRUE(launcher->Running());
+    Exit();
+}
+
 struct FamilyList {
     std::vector<std::string> names;
 };
