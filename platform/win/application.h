@@ -10,7 +10,8 @@ namespace zrk {
 
 class Form;
 
-// Common controls and per-process set-up; call once before creating forms.
+// Per-monitor dpi awareness, common controls and per-process set-up; call
+// once before creating forms.
 void InitApplication();
 
 // The first form created becomes the main form.

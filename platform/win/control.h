@@ -9,6 +9,7 @@
 
 namespace zrk {
 
+class Font;
 class Form;
 
 class Control {
@@ -46,18 +47,26 @@ private:
 
 class WindowedControl : public Control {
 public:
-    using Control::Control;
+    WindowedControl(Bounds bounds, Font* font) : Control(bounds), font_(font) {}
     HWND Handle() const { return hwnd_; }
     virtual void CreateHandle(HWND parent, int id, int dpi) = 0;
-    // Places the window for the form's dpi.
-    void Place(int dpi);
+    // Places the window and sets its font for the form's dpi; again
+    // whenever the form moves to a monitor of another dpi.
+    virtual void Rescale(int dpi);
     // Routed by the form: notifications and owner-draw requests.
     virtual void Command(int /*code*/) {}
     virtual void MeasureItem(MEASUREITEMSTRUCT* /*item*/, int /*dpi*/) {}
     virtual void DrawItem(const DRAWITEMSTRUCT& /*item*/) {}
 
 protected:
+    // The window's height in 96-dpi pixels: a drop-down box's includes its
+    // list.
+    virtual int WindowHeight() const { return bounds_.height; }
+    void CreateWindowFor(const wchar_t* cls, const wchar_t* text, DWORD style, HWND parent, int id,
+                         int dpi);
+
     HWND hwnd_ = nullptr;
+    Font* font_;
 };
 
 }  // namespace zrk

@@ -5,24 +5,24 @@
 namespace zrk {
 
 Font::~Font() {
-    if (handle_)
-        DeleteObject(handle_);
+    for (const auto& entry : handles_)
+        DeleteObject(entry.second);
 }
 
 HFONT Font::Handle(int dpi) {
-    if (handle_ && handleDpi_ == dpi)
-        return handle_;
-    if (handle_)
-        DeleteObject(handle_);
+    for (const auto& entry : handles_) {
+        if (entry.first == dpi)
+            return entry.second;
+    }
     LOGFONTW lf = {};
     lf.lfHeight = Scale(spec_.height, dpi);
     lf.lfWeight = spec_.bold ? FW_BOLD : FW_NORMAL;
     lf.lfCharSet = DEFAULT_CHARSET;
     lf.lfQuality = DEFAULT_QUALITY;
     lstrcpynW(lf.lfFaceName, spec_.face.c_str(), LF_FACESIZE);
-    handle_ = CreateFontIndirectW(&lf);
-    handleDpi_ = dpi;
-    return handle_;
+    HFONT handle = CreateFontIndirectW(&lf);
+    handles_.emplace_back(dpi, handle);
+    return handle;
 }
 
 }  // namespace zrk

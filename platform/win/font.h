@@ -1,9 +1,12 @@
 #pragma once
-// A GDI font described in 96-dpi pixels, created on first use.
+// A GDI font described in 96-dpi pixels, created on first use at each dpi
+// it is asked for.
 
 #include <windows.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace zrk {
 
@@ -22,12 +25,14 @@ public:
     Font& operator=(const Font&) = delete;
 
     const FontSpec& Spec() const { return spec_; }
+    // The font scaled for a dpi. Handles stay valid until the font is
+    // destroyed, so a control never holds a deleted font while its form
+    // moves between monitors of different dpi.
     HFONT Handle(int dpi);
 
 private:
     FontSpec spec_;
-    HFONT handle_ = nullptr;
-    int handleDpi_ = 0;
+    std::vector<std::pair<int, HFONT>> handles_;
 };
 
 }  // namespace zrk

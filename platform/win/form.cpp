@@ -10,6 +10,24 @@ namespace {
 const wchar_t kFormClass[] = L"ZrkForm";
 const int kFirstControlId = 100;
 
+// The dpi of the monitor a window is on. GetDpiForWindow is looked up at
+// run time: systems before Windows 10 (1607) lack it, and so do the import
+// libraries; there the screen's logical pixels are the same on every monitor.
+int WindowDpi(HWND hwnd) {
+    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(reinterpret_cast<void (*)()>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    if (getDpiForWindow) {
+        if (UINT dpi = getDpiForWindow(hwnd))
+            return static_cast<int>(dpi);
+    }
+    HDC dc = GetDC(hwnd);
+    int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSX) : 0;
+    if (dc)
+        ReleaseDC(hwnd, dc);
+    return dpi > 0 ? dpi : 96;
+}
+
 BOOL CALLBACK CollectEnabledWindow(HWND hwnd, LPARAM lp) {
     auto* list = reinterpret_cast<std::vector<HWND>*>(lp);
     if (IsWindowVisible(hwnd) && IsWindowEnabled(hwnd))
@@ -27,13 +45,6 @@ void GraphicControl::SetVisible(bool visible) {
         form_->Invalidate(&bounds_);
 }
 
-void WindowedControl::Place(int dpi) {
-    if (hwnd_)
-        SetWindowPos(hwnd_, nullptr, Scale(bounds_.left, dpi), Scale(bounds_.top, dpi),
-                     Scale(bounds_.width, dpi), Scale(bounds_.height, dpi),
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 Form::Form(std::wstring caption, int clientWidth, int clientHeight)
     : caption_(std::move(caption)),
       clientWidth_(clientWidth),
@@ -44,9 +55,16 @@ Form::Form(std::wstring caption, int clientWidth, int clientHeight)
 Form::~Form() {
     if (hwnd_)
         DestroyWindow(hwnd_);
+    DropBackgroundBrush();
+}
+
+void Form::DropBackgroundBrush() {
     if (backgroundBrush_)
         DeleteObject(backgroundBrush_);
+    backgroundBrush_ = nullptr;
 }
+
+SIZE Form::ScaledSize() const { return SIZE{Scale(clientWidth_, dpi_), Scale(clientHeight_, dpi_)}; }
 
 Form* Form::FromHandle(HWND hwnd) {
     return reinterpret_cast<Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
@@ -76,6 +94,11 @@ void Form::Create() {
     hwnd_ = CreateWindowExW(exStyle, kFormClass, caption_.c_str(), WS_POPUP | WS_CLIPCHILDREN, 0, 0,
                             Scale(clientWidth_, dpi_), Scale(clientHeight_, dpi_), owner, nullptr,
                             instance, this);
+    // Only a window knows the dpi of its monitor: the form is sized again
+    // for it before its controls are made.
+    dpi_ = WindowDpi(hwnd_);
+    SIZE size = ScaledSize();
+    SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     int id = kFirstControlId;
     for (WindowedControl* control : windowed_)
         control->CreateHandle(hwnd_, id++, dpi_);
@@ -83,10 +106,37 @@ void Form::Create() {
 }
 
 void Form::CentreOnDesktop() {
+    int before = dpi_;
+    PlaceCentred();
+    // The centre may lie on a monitor of another dpi than the one the form
+    // was made on: the form is rescaled (unless WM_DPICHANGED already did)
+    // and centred again at its new size.
+    int dpi = WindowDpi(hwnd_);
+    if (dpi == before)
+        return;
+    if (dpi != dpi_)
+        ChangeDpi(dpi, nullptr);
+    PlaceCentred();
+}
+
+void Form::PlaceCentred() {
     SIZE desk = DesktopSize();
-    int w = Scale(clientWidth_, dpi_), h = Scale(clientHeight_, dpi_);
-    SetWindowPos(hwnd_, nullptr, (desk.cx - w) / 2, (desk.cy - h) / 2, w, h,
+    SIZE size = ScaledSize();
+    SetWindowPos(hwnd_, nullptr, (desk.cx - size.cx) / 2, (desk.cy - size.cy) / 2, size.cx, size.cy,
                  SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::ChangeDpi(int dpi, const POINT* topLeft) {
+    dpi_ = dpi;
+    DropBackgroundBrush();
+    // Borderless: the window is exactly its client area, scaled from the
+    // layout rather than from the old size, so no rounding accumulates.
+    SIZE size = ScaledSize();
+    UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (topLeft ? 0 : SWP_NOMOVE);
+    SetWindowPos(hwnd_, nullptr, topLeft ? topLeft->x : 0, topLeft ? topLeft->y : 0, size.cx, size.cy, flags);
+    for (WindowedControl* control : windowed_)
+        control->Rescale(dpi_);
+    InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 void Form::Show() {
@@ -154,7 +204,8 @@ void Form::Invalidate(const Bounds* area) {
 }
 
 void Form::PaintBackground(HDC dc, bool backgroundOnly) {
-    RECT all = {0, 0, Scale(clientWidth_, dpi_), Scale(clientHeight_, dpi_)};
+    SIZE size = ScaledSize();
+    RECT all = {0, 0, size.cx, size.cy};
     HBRUSH brush = CreateSolidBrush(color_);
     FillRect(dc, &all, brush);
     DeleteObject(brush);
@@ -167,7 +218,8 @@ void Form::PaintBackground(HDC dc, bool backgroundOnly) {
 void Form::Paint() {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd_, &ps);
-    int w = Scale(clientWidth_, dpi_), h = Scale(clientHeight_, dpi_);
+    SIZE size = ScaledSize();
+    int w = size.cx, h = size.cy;
     // Drawn off screen first, so the buttons never flicker over the picture.
     HDC mem = CreateCompatibleDC(dc);
     HBITMAP bitmap = CreateCompatibleBitmap(dc, w, h);
@@ -183,7 +235,8 @@ void Form::Paint() {
 HBRUSH Form::BackgroundBrush() {
     if (backgroundBrush_)
         return backgroundBrush_;
-    int w = Scale(clientWidth_, dpi_), h = Scale(clientHeight_, dpi_);
+    SIZE size = ScaledSize();
+    int w = size.cx, h = size.cy;
     HDC screen = GetDC(nullptr);
     HDC mem = CreateCompatibleDC(screen);
     HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
@@ -346,6 +399,14 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             return TRUE;
         }
         break;
+    }
+    case WM_DPICHANGED: {
+        // Moved onto a monitor of another dpi: the system suggests where the
+        // rescaled window goes.
+        const RECT* suggested = reinterpret_cast<const RECT*>(lp);
+        POINT topLeft = {suggested->left, suggested->top};
+        ChangeDpi(LOWORD(wp), &topLeft);
+        return 0;
     }
     case WM_CLOSE:
         // The system's close command (Alt+F4): a modal form closes without

@@ -47,6 +47,8 @@ public:
     void Create();
     HWND Handle() const { return hwnd_; }
     const std::wstring& Caption() const { return caption_; }
+    // The dpi of the monitor the form is on; every position, size, font and
+    // picture of the form is scaled from 96 dpi to it.
     int Dpi() const { return dpi_; }
 
     void Show();
@@ -73,6 +75,12 @@ private:
     void Paint();
     void PaintBackground(HDC dc, bool backgroundOnly);
     void CentreOnDesktop();
+    void PlaceCentred();
+    SIZE ScaledSize() const;
+    // Rescales the form and its controls for a new dpi; the top-left corner
+    // moves to the given point, or stays.
+    void ChangeDpi(int dpi, const POINT* topLeft);
+    void DropBackgroundBrush();
     GraphicControl* MouseTarget(LPARAM lp) const;
     void OnMouseMove(LPARAM lp);
     void OnMouseDown(LPARAM lp);

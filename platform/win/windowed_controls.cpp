@@ -10,17 +10,9 @@ namespace zrk {
 namespace {
 
 const int kDroppedRows = 8;
-
-HWND CreateChild(const wchar_t* cls, const wchar_t* text, DWORD style, const Bounds& b, int height,
-                 HWND parent, int id, int dpi, Font* font) {
-    HWND hwnd = CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, Scale(b.left, dpi),
-                                Scale(b.top, dpi), Scale(b.width, dpi), Scale(height, dpi), parent,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                GetModuleHandleW(nullptr), nullptr);
-    if (font)
-        SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font->Handle(dpi)), FALSE);
-    return hwnd;
-}
+const int kThumbLength = 10;
+const int kEditRowHeight = 14;
+const int kTextIndent = 2;
 
 wchar_t FoldAsciiCase(wchar_t c) { return (c >= L'a' && c <= L'z') ? static_cast<wchar_t>(c - 32) : c; }
 
@@ -44,16 +36,42 @@ std::wstring WindowTextOf(HWND hwnd) {
 
 }  // namespace
 
+void WindowedControl::CreateWindowFor(const wchar_t* cls, const wchar_t* text, DWORD style, HWND parent,
+                                      int id, int dpi) {
+    hwnd_ = CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, Scale(bounds_.left, dpi),
+                            Scale(bounds_.top, dpi), Scale(bounds_.width, dpi),
+                            Scale(WindowHeight(), dpi), parent,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
+                            nullptr);
+    if (font_)
+        SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_->Handle(dpi)), FALSE);
+}
+
+void WindowedControl::Rescale(int dpi) {
+    if (!hwnd_)
+        return;
+    // The font first: a combo box sizes its edit field to it.
+    if (font_)
+        SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_->Handle(dpi)), FALSE);
+    SetWindowPos(hwnd_, nullptr, Scale(bounds_.left, dpi), Scale(bounds_.top, dpi), Scale(bounds_.width, dpi),
+                 Scale(WindowHeight(), dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
 TrackBar::TrackBar(Bounds bounds, int maximum, Font* font)
-    : WindowedControl(bounds), maximum_(maximum), font_(font) {}
+    : WindowedControl(bounds, font), maximum_(maximum) {}
 
 void TrackBar::CreateHandle(HWND parent, int id, int dpi) {
-    hwnd_ = CreateChild(TRACKBAR_CLASSW, L"",
-                        WS_TABSTOP | TBS_HORZ | TBS_BOTTOM | TBS_AUTOTICKS | TBS_FIXEDLENGTH, bounds_,
-                        bounds_.height, parent, id, dpi, font_);
+    CreateWindowFor(TRACKBAR_CLASSW, L"", WS_TABSTOP | TBS_HORZ | TBS_BOTTOM | TBS_AUTOTICKS | TBS_FIXEDLENGTH,
+                    parent, id, dpi);
     SendMessageW(hwnd_, TBM_SETRANGE, FALSE, MAKELPARAM(0, maximum_));
-    SendMessageW(hwnd_, TBM_SETTHUMBLENGTH, static_cast<WPARAM>(Scale(10, dpi)), 0);
+    SendMessageW(hwnd_, TBM_SETTHUMBLENGTH, static_cast<WPARAM>(Scale(kThumbLength, dpi)), 0);
     SendMessageW(hwnd_, TBM_SETPOS, TRUE, 0);
+}
+
+void TrackBar::Rescale(int dpi) {
+    SendMessageW(hwnd_, TBM_SETTHUMBLENGTH, static_cast<WPARAM>(Scale(kThumbLength, dpi)), 0);
+    WindowedControl::Rescale(dpi);
 }
 
 int TrackBar::Position() const { return static_cast<int>(SendMessageW(hwnd_, TBM_GETPOS, 0, 0)); }
@@ -61,11 +79,10 @@ int TrackBar::Position() const { return static_cast<int>(SendMessageW(hwnd_, TBM
 void TrackBar::SetPosition(int position) { SendMessageW(hwnd_, TBM_SETPOS, TRUE, position); }
 
 CheckBox::CheckBox(Bounds bounds, std::wstring caption, Font* font)
-    : WindowedControl(bounds), caption_(std::move(caption)), font_(font) {}
+    : WindowedControl(bounds, font), caption_(std::move(caption)) {}
 
 void CheckBox::CreateHandle(HWND parent, int id, int dpi) {
-    hwnd_ = CreateChild(L"BUTTON", caption_.c_str(), WS_TABSTOP | BS_AUTOCHECKBOX, bounds_,
-                        bounds_.height, parent, id, dpi, font_);
+    CreateWindowFor(L"BUTTON", caption_.c_str(), WS_TABSTOP | BS_AUTOCHECKBOX, parent, id, dpi);
 }
 
 bool CheckBox::Checked() const { return SendMessageW(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED; }
@@ -96,12 +113,13 @@ void ComboEntries::Remove(int index) {
 }
 
 EditComboBox::EditComboBox(Bounds bounds, std::wstring initialText, Font* font)
-    : WindowedControl(bounds), initialText_(std::move(initialText)), font_(font) {}
+    : WindowedControl(bounds, font), initialText_(std::move(initialText)) {}
+
+int EditComboBox::WindowHeight() const { return bounds_.height + kDroppedRows * kEditRowHeight + 2; }
 
 void EditComboBox::CreateHandle(HWND parent, int id, int dpi) {
-    int dropped = bounds_.height + kDroppedRows * 14 + 2;
-    hwnd_ = CreateChild(L"COMBOBOX", L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
-                        bounds_, dropped, parent, id, dpi, font_);
+    CreateWindowFor(L"COMBOBOX", L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, parent, id,
+                    dpi);
     SetWindowTextW(hwnd_, initialText_.c_str());
     if (HWND edit = EditHandle())
         SetWindowSubclass(edit, EditProc, 1, reinterpret_cast<DWORD_PTR>(this));
@@ -167,17 +185,25 @@ void EditComboBox::AutoComplete() {
 }
 
 OwnerDrawList::OwnerDrawList(Bounds bounds, int rowHeight, Font* font)
-    : WindowedControl(bounds), rowHeight_(rowHeight), font_(font) {}
+    : WindowedControl(bounds, font), rowHeight_(rowHeight) {}
+
+int OwnerDrawList::WindowHeight() const { return bounds_.height + kDroppedRows * rowHeight_ + 2; }
 
 void OwnerDrawList::CreateHandle(HWND parent, int id, int dpi) {
-    int dropped = bounds_.height + kDroppedRows * rowHeight_ + 2;
-    hwnd_ = CreateChild(L"COMBOBOX", L"",
-                        WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS,
-                        bounds_, dropped, parent, id, dpi, font_);
+    CreateWindowFor(L"COMBOBOX", L"",
+                    WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS, parent,
+                    id, dpi);
 }
 
 void OwnerDrawList::MeasureItem(MEASUREITEMSTRUCT* item, int dpi) {
     item->itemHeight = static_cast<UINT>(Scale(rowHeight_, dpi));
+}
+
+void OwnerDrawList::Rescale(int dpi) {
+    // The selection field follows the new font, as when the box was made;
+    // the rows were measured only then, so they are set again.
+    WindowedControl::Rescale(dpi);
+    SendMessageW(hwnd_, CB_SETITEMHEIGHT, 0, Scale(rowHeight_, dpi));
 }
 
 void OwnerDrawList::DrawItem(const DRAWITEMSTRUCT& item) {
@@ -185,11 +211,13 @@ void OwnerDrawList::DrawItem(const DRAWITEMSTRUCT& item) {
     FillRect(item.hDC, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
     int index = static_cast<int>(item.itemID);
     if (index >= 0 && index < entries_.Count()) {
-        HGDIOBJ old = SelectObject(item.hDC, font_->Handle(form_ ? form_->Dpi() : 96));
+        int dpi = form_ ? form_->Dpi() : 96;
+        HGDIOBJ old = SelectObject(item.hDC, font_->Handle(dpi));
         SetBkMode(item.hDC, TRANSPARENT);
         SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
         std::wstring text = FromAnsi(entries_.Entry(index));
-        TextOutW(item.hDC, item.rcItem.left + 2, item.rcItem.top, text.c_str(), static_cast<int>(text.size()));
+        TextOutW(item.hDC, item.rcItem.left + Scale(kTextIndent, dpi), item.rcItem.top, text.c_str(),
+                 static_cast<int>(text.size()));
         SelectObject(item.hDC, old);
     }
     if (item.itemState & ODS_FOCUS)

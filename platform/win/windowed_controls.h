@@ -22,10 +22,10 @@ public:
     int Position() const;
     void SetPosition(int position);
     int Maximum() const { return maximum_; }
+    void Rescale(int dpi) override;
 
 private:
     int maximum_;
-    Font* font_;
 };
 
 class CheckBox : public WindowedControl {
@@ -37,7 +37,6 @@ public:
 
 private:
     std::wstring caption_;
-    Font* font_;
 };
 
 // Entries kept as the bytes they were given, shown through the code page.
@@ -73,13 +72,15 @@ public:
     HWND EditHandle() const;
     void Command(int code) override;
 
+protected:
+    int WindowHeight() const override;
+
 private:
     static LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
                                      DWORD_PTR self);
     void AutoComplete();
 
     std::wstring initialText_;
-    Font* font_;
     ComboEntries entries_{&hwnd_};
     // The bytes last put into the box, and how the control shows them.
     std::string setText_;
@@ -87,11 +88,12 @@ private:
 };
 
 // A pick-only drop-down list with fixed-height owner-drawn rows, drawn as
-// plain text 2 pixels in, at most eight rows dropped down.
+// plain text 2 pixels (at 96 dpi) in, at most eight rows dropped down.
 class OwnerDrawList : public WindowedControl {
 public:
     OwnerDrawList(Bounds bounds, int rowHeight, Font* font);
     void CreateHandle(HWND parent, int id, int dpi) override;
+    void Rescale(int dpi) override;
     void MeasureItem(MEASUREITEMSTRUCT* item, int dpi) override;
     void DrawItem(const DRAWITEMSTRUCT& item) override;
 
@@ -101,9 +103,11 @@ public:
     void Select(int index);  // -1: no choice
     std::string Text() const;
 
+protected:
+    int WindowHeight() const override;
+
 private:
     int rowHeight_;
-    Font* font_;
     ComboEntries entries_{&hwnd_};
 };
 
