@@ -14,6 +14,10 @@ cmake -S "$root" -B "$build/native" -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build "$build/native" -j "$jobs"
 (cd "$build/native" && ctest --output-on-failure -j "$jobs")
 
+# The fuzz targets over their committed seeds plus a few seconds of new
+# inputs each: the parsers' properties are checked on every run.
+ZRK_BUILD_DIR="$build" sh "$root/scripts/fuzz.sh" --regress
+
 cmake -S "$root" -B "$build/win" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
       -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build/win" -j "$jobs"

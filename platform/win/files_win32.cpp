@@ -6,6 +6,7 @@
 
 #include "platform/failure.h"
 #include "platform/win/system_error.h"
+#include "platform/win/text.h"
 
 namespace zrk {
 namespace {
@@ -13,18 +14,21 @@ namespace {
 // Reads and writes go in pieces that a DWORD count always holds.
 constexpr DWORD kChunk = 1 << 20;
 
+// The wide call: the ANSI one gives up on paths longer than MAX_PATH, which
+// a working directory may be.
 std::string FullPath(const std::string& name) {
-    DWORD size = GetFullPathNameA(name.c_str(), 0, nullptr, nullptr);
+    const std::wstring wide = FromAnsi(name);
+    DWORD size = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
     if (size == 0) {
         return name;
     }
-    std::string path(size, '\0');
-    DWORD length = GetFullPathNameA(name.c_str(), size, &path[0], nullptr);
+    std::wstring path(size, L'\0');
+    DWORD length = GetFullPathNameW(wide.c_str(), size, &path[0], nullptr);
     if (length == 0 || length >= size) {
         return name;
     }
     path.resize(length);
-    return path;
+    return ToAnsi(path);
 }
 
 // The error code is taken first: finding the full path may overwrite it.
@@ -77,21 +81,6 @@ bool WriteWhole(HANDLE file, const std::string& bytes) {
     return true;
 }
 
-// The error codes are taken before any handle closes.
-DWORD WriteTemporary(const std::string& path, const std::string& bytes) {
-    Handle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr));
-    bool written = file.Valid() && WriteWhole(file.Get(), bytes) && FlushFileBuffers(file.Get()) &&
-                   file.Close();
-    return written ? ERROR_SUCCESS : GetLastError();
-}
-
-DWORD MoveOver(const std::string& from, const std::string& to) {
-    bool moved = MoveFileExA(from.c_str(), to.c_str(),
-                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    return moved ? ERROR_SUCCESS : GetLastError();
-}
-
 }  // namespace
 
 bool Win32Files::FileExists(const std::string& name) {
@@ -111,7 +100,7 @@ std::string Win32Files::ReadAll(const std::string& name) {
 
 void Win32Files::ReplaceAll(const std::string& name, const std::string& bytes) {
     const std::string temporary = name + ".tmp";
-    DWORD code = WriteTemporary(temporary, bytes);
+    DWORD code = WriteBeside(temporary, bytes);
     if (code == ERROR_SUCCESS) {
         code = MoveOver(temporary, name);
     }
@@ -120,6 +109,21 @@ void Win32Files::ReplaceAll(const std::string& name, const std::string& bytes) {
     }
     DeleteFileA(temporary.c_str());
     Fail("Cannot create file", name, code);
+}
+
+// The error codes are taken before any handle closes.
+unsigned long Win32Files::WriteBeside(const std::string& temporary, const std::string& bytes) {
+    Handle file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr));
+    bool written = file.Valid() && WriteWhole(file.Get(), bytes) && FlushFileBuffers(file.Get()) &&
+                   file.Close();
+    return written ? ERROR_SUCCESS : GetLastError();
+}
+
+unsigned long Win32Files::MoveOver(const std::string& temporary, const std::string& name) {
+    bool moved = MoveFileExA(temporary.c_str(), name.c_str(),
+                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    return moved ? ERROR_SUCCESS : GetLastError();
 }
 
 }  // namespace zrk
