@@ -13,10 +13,7 @@ set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${ZRK_BUILD_DIR:-$root/build}
 
-sh "$root/scripts/setup.sh"
-cmake -S "$root" -B "$build/win" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
-      -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build/win" -j "$(nproc 2>/dev/null || echo 2)" --target zrklauncher
+sh "$root/scripts/build-win.sh" "$build" zrklauncher
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' "$build/win/CMakeCache.txt")
 [ -n "$version" ] || { echo "no project version in $build/win/CMakeCache.txt" >&2; exit 1; }

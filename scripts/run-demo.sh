@@ -9,11 +9,7 @@
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${ZRK_BUILD_DIR:-$root/build}
-sh "$root/scripts/setup.sh"
-
-cmake -S "$root" -B "$build/win" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
-      -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build/win" -j "$(nproc 2>/dev/null || echo 2)" --target zrklauncher zrk_standins
+sh "$root/scripts/build-win.sh" "$build" zrklauncher zrk_standins
 
 demo="$build/demo"
 mkdir -p "$demo/game"

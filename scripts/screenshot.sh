@@ -93,10 +93,7 @@ if [ -n "${ZRK_LAUNCHER:-}" ]; then
     launcher=$(cd "$(dirname "$ZRK_LAUNCHER")" && pwd)/$(basename "$ZRK_LAUNCHER")
 else
     build=${ZRK_BUILD_DIR:-$root/build}
-    sh "$root/scripts/setup.sh"
-    cmake -S "$root" -B "$build/win" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
-          -DCMAKE_BUILD_TYPE=Release >/dev/null
-    cmake --build "$build/win" -j "$(nproc 2>/dev/null || echo 2)" --target zrklauncher
+    sh "$root/scripts/build-win.sh" "$build" zrklauncher
     # A game folder of its own, so the launcher finds no server list there.
     game="$build/screenshot-game"
     rm -rf "$game"

@@ -3,7 +3,7 @@
 # Idempotent: does nothing when everything is already there. Run as root.
 set -eu
 
-PACKAGES="g++-mingw-w64-i686 wine wine32:i386 xvfb xauth x11-utils xdotool
+PACKAGES="g++-mingw-w64-i686 wine wine32:i386 xvfb xauth x11-utils xdotool twm
 fonts-wqy-microhei locales imagemagick cmake make googletest clang
 libclang-rt-14-dev zip"
 

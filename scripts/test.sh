@@ -18,9 +18,7 @@ cmake --build "$build/native" -j "$jobs"
 # inputs each: the parsers' properties are checked on every run.
 ZRK_BUILD_DIR="$build" sh "$root/scripts/fuzz.sh" --regress
 
-cmake -S "$root" -B "$build/win" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
-      -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build/win" -j "$jobs"
+sh "$root/scripts/build-win.sh" "$build"
 # One Wine session for the whole run; every test executable gets its own
 # fresh copy of its prefix.
 cd "$build/win" && "$root/tests/wine/wine-session.sh" ctest --output-on-failure -j "$jobs"

@@ -1,7 +1,7 @@
 #!/bin/sh
-# Runs a command inside a private Wine session: its own X server (Xvfb), a
-# fresh template WINEPREFIX in a temporary folder, the zh_CN.UTF-8 locale
-# (ANSI code page 936). run-in-wine.sh copies the template for every test
+# Runs a command inside a private Wine session: its own X server (Xvfb) with
+# a window manager, a fresh template WINEPREFIX in a temporary folder, the
+# zh_CN.UTF-8 locale (ANSI code page 936). run-in-wine.sh copies the template for every test
 # executable, so each one starts from a clean registry. Everything is removed
 # at the end; the user's own prefix is never touched.
 #   wine-session.sh COMMAND [ARG...]
@@ -26,8 +26,18 @@ if [ -z "$display" ]; then
 fi
 export DISPLAY="$display"
 
+# A window manager, as on a desktop: without one, Wine waits up to two
+# seconds for every hidden or destroyed window to be withdrawn.
+# ZRK_WM=none keeps the bare X server.
+if [ "${ZRK_WM:-twm}" = twm ] && command -v twm >/dev/null 2>&1; then
+    printf 'RandomPlacement\nUsePPosition "on"\nNoTitle\n' >"$session/twmrc"
+    LC_ALL=C LANG=C twm -display "$display" -f "$session/twmrc" >/dev/null 2>&1 &
+    wm_pid=$!
+fi
+
 cleanup() {
     WINEPREFIX="$session/template" wineserver -k 2>/dev/null
+    [ -n "${wm_pid:-}" ] && kill "$wm_pid" 2>/dev/null
     [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null
     rm -rf "$session"
 }
