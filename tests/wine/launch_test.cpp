@@ -17,20 +17,11 @@
 namespace zrk {
 namespace {
 
+using test::Hex;
 using test::Program;
 using test::TempDir;
 
 const wchar_t kMainTitle[] = L"Zarkenfall 在线";
-
-std::string Hex(const std::string& bytes) {
-    static const char digits[] = "0123456789abcdef";
-    std::string hex;
-    for (unsigned char b : bytes) {
-        hex += digits[b >> 4];
-        hex += digits[b & 15];
-    }
-    return hex;
-}
 
 using Record = std::map<std::string, std::string>;
 

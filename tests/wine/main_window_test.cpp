@@ -100,8 +100,11 @@ protected:
         EXPECT_FALSE(launcher.WaitForExit(300, &code)) << "the launcher ended";
     }
 
-    static void ExitWithCodeZero(const Program& launcher, HWND main) {
-        ClickButton(main, 248);
+    static void ExitWithCodeZero(const Program& launcher, HWND main) { ClickToEnd(launcher, main, 248); }
+
+    // A click on the button at top ends the launcher with exit code 0.
+    static void ClickToEnd(const Program& launcher, HWND main, int top) {
+        ClickButton(main, top);
         DWORD code = 1;
         ASSERT_TRUE(launcher.WaitForExit(10000, &code));
         EXPECT_EQ(code, 0u);
@@ -179,10 +182,7 @@ TEST_F(Launcher, TextureEditorPresentIsStartedInTheLauncherDirectoryAndTheLaunch
     SetEnvironmentVariableA("ZRK_STANDIN_EXIT", nullptr);
     HWND main = launcher.WaitForWindow(kMainTitle);
     ASSERT_NE(main, nullptr);
-    ClickButton(main, 172);
-    DWORD code = 1;
-    ASSERT_TRUE(launcher.WaitForExit(10000, &code));
-    EXPECT_EQ(code, 0u);
+    ClickToEnd(launcher, main, 172);
     ASSERT_TRUE(test::WaitForFile(game.File("raz_record.txt"), 10000));
     Sleep(200);
     std::string record = test::ReadFileBytes(game.File("raz_record.txt"));
@@ -193,10 +193,7 @@ TEST_F(Launcher, WebsiteEndsTheLauncherWhateverTheShellReturns) {
     Program launcher(LauncherExe(), game.Path());
     HWND main = launcher.WaitForWindow(kMainTitle);
     ASSERT_NE(main, nullptr);
-    ClickButton(main, 222);
-    DWORD code = 1;
-    ASSERT_TRUE(launcher.WaitForExit(10000, &code));
-    EXPECT_EQ(code, 0u);
+    ClickToEnd(launcher, main, 222);
 }
 
 }  // namespace

@@ -18,6 +18,8 @@
 namespace zrk {
 namespace {
 
+using test::Hex;
+
 const char kKeyPath[] = "Software\\Brelvik\\ZRKV2";
 
 struct ConfigValue {
@@ -42,16 +44,6 @@ struct StandinCase {
     std::string hostHex;
     std::vector<std::pair<std::string, std::string>> configurationLines;
 };
-
-std::string Hex(const std::string& bytes) {
-    static const char kDigits[] = "0123456789abcdef";
-    std::string hex;
-    for (unsigned char byte : bytes) {
-        hex += kDigits[byte >> 4];
-        hex += kDigits[byte & 0x0F];
-    }
-    return hex;
-}
 
 std::string PatchBytes(const PatchEntry& patch) {
     return std::string(reinterpret_cast<const char*>(kPatchSource) + patch.sourceOffset, patch.length);

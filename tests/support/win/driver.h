@@ -27,6 +27,8 @@ private:
 
 void CopyInto(const std::string& source, const std::string& folder, const std::string& name);
 std::string ReadFileBytes(const std::string& path);
+// Bytes as lowercase hexadecimal digits, as the stand-ins record them.
+std::string Hex(const std::string& bytes);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 bool WaitForFile(const std::string& path, int timeoutMs);
 
