@@ -45,6 +45,10 @@ trap cleanup EXIT INT TERM
 
 export ZRK_WINE_TEMPLATE="$session/template"
 WINEPREFIX="$ZRK_WINE_TEMPLATE" wineboot -i >"$session/wineboot.log" 2>&1
+# A program that crashes (a test may make the stand-in client do so) ends
+# quietly instead of opening Wine's crash dialog.
+WINEPREFIX="$ZRK_WINE_TEMPLATE" wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog \
+    /t REG_DWORD /d 0 /f >>"$session/wineboot.log" 2>&1
 WINEPREFIX="$ZRK_WINE_TEMPLATE" wineserver -w
 
 "$@"

@@ -209,11 +209,14 @@ void Program::Kill() {
 }
 
 void ClickAt(HWND form, int x, int y) {
+    // The screen's dpi, which the tests and the launcher they start share. A
+    // device context of the other program's window is not taken: under Wine
+    // that makes X drawing objects for a window another process may be
+    // tearing down at that moment.
     int dpi = 96;
-    HDC dc = GetDC(form);
-    if (dc) {
+    if (HDC dc = GetDC(nullptr)) {
         dpi = GetDeviceCaps(dc, LOGPIXELSX);
-        ReleaseDC(form, dc);
+        ReleaseDC(nullptr, dc);
     }
     LPARAM point = MAKELPARAM(MulDiv(x, dpi, 96), MulDiv(y, dpi, 96));
     PostMessageW(form, WM_MOUSEMOVE, 0, point);
