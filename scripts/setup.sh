@@ -13,17 +13,13 @@ for p in $PACKAGES; do
         || missing="$missing $p"
 done
 
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
-    dpkg --add-architecture i386
-    missing="$missing"   # the package lists must be refreshed for i386
-    need_update=1
-fi
-
-if [ -n "$missing" ] || [ "${need_update:-0}" = 1 ]; then
+if [ -n "$missing" ]; then
+    # wine32 is an i386 package: the architecture comes before the lists.
+    dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
     export DEBIAN_FRONTEND=noninteractive
     apt-get update -qq
     # shellcheck disable=SC2086
-    [ -n "$missing" ] && apt-get install -y -qq --no-install-recommends $missing
+    apt-get install -y -qq --no-install-recommends $missing
 fi
 
 if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf8$'; then
