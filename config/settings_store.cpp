@@ -1,12 +1,12 @@
 #include "config/settings_store.h"
 
+#include "config/flag_codec.h"
+
 namespace zrk {
 
 const char kConfigKeyPath[] = "\\Software\\Brelvik\\ZRKV2";
 
 namespace {
-
-constexpr int32_t kOnlineModeBits = 0x14;
 
 // A leading backslash means "below the root"; every key is addressed from
 // the root, never from the key opened before.
@@ -159,7 +159,7 @@ void SeedValues(SettingsStore& store) {
 }
 
 int32_t AdjustLaunchFlag(int32_t ctrlFlag1, bool online) {
-    return online ? (ctrlFlag1 | kOnlineModeBits) : (ctrlFlag1 & ~kOnlineModeBits);
+    return online ? SetOnlineModeBits(ctrlFlag1) : ClearOnlineModeBits(ctrlFlag1);
 }
 
 }  // namespace zrk

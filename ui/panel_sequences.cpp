@@ -4,8 +4,6 @@
 
 namespace zrk {
 
-const char kOpenKeyFailed[] = "Failed to open key \\Software\\Brelvik\\ZRKV2";
-
 namespace {
 
 // Reads the flag words, the font choices and SERVER. A registry failure ends
@@ -80,7 +78,7 @@ void RunSaveSequence(PanelView& panel, PanelServices services) {
     // Losing the player's settings without a word would be worse than the
     // extra message; the panel still closes so a first launch goes on.
     if (!opened)
-        panel.ShowError(kOpenKeyFailed);
+        panel.ShowError(std::string("Failed to open key ") + kConfigKeyPath);
     panel.Close();
 }
 

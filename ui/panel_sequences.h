@@ -33,8 +33,6 @@ struct PanelServices {
     Files& files;
 };
 
-extern const char kOpenKeyFailed[];
-
 // A failure of load server list escapes: the panel is then not shown.
 void RunOptionsSequence(PanelView& panel, PanelServices services);
 void RunFirstRunShowing(PanelView& panel, PanelServices services);

@@ -64,6 +64,7 @@ protected:
     virtual int WindowHeight() const { return bounds_.height; }
     void CreateWindowFor(const wchar_t* cls, const wchar_t* text, DWORD style, HWND parent, int id,
                          int dpi);
+    void ApplyFont(int dpi);
 
     HWND hwnd_ = nullptr;
     Font* font_;

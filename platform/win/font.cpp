@@ -15,11 +15,11 @@ HFONT Font::Handle(int dpi) {
             return entry.second;
     }
     LOGFONTW lf = {};
-    lf.lfHeight = Scale(spec_.height, dpi);
-    lf.lfWeight = spec_.bold ? FW_BOLD : FW_NORMAL;
+    lf.lfHeight = Scale(style_.height, dpi);
+    lf.lfWeight = style_.bold ? FW_BOLD : FW_NORMAL;
     lf.lfCharSet = DEFAULT_CHARSET;
     lf.lfQuality = DEFAULT_QUALITY;
-    lstrcpynW(lf.lfFaceName, spec_.face.c_str(), LF_FACESIZE);
+    lstrcpynW(lf.lfFaceName, style_.face.c_str(), LF_FACESIZE);
     HFONT handle = CreateFontIndirectW(&lf);
     handles_.emplace_back(dpi, handle);
     return handle;

@@ -10,7 +10,7 @@
 
 namespace zrk {
 
-struct FontSpec {
+struct FontStyle {
     std::wstring face = L"MS Sans Serif";
     int height = -11;  // negative: character height in pixels at 96 dpi
     bool bold = false;
@@ -19,19 +19,19 @@ struct FontSpec {
 
 class Font {
 public:
-    explicit Font(FontSpec spec) : spec_(std::move(spec)) {}
+    explicit Font(FontStyle style) : style_(std::move(style)) {}
     ~Font();
     Font(const Font&) = delete;
     Font& operator=(const Font&) = delete;
 
-    const FontSpec& Spec() const { return spec_; }
+    const FontStyle& Style() const { return style_; }
     // The font scaled for a dpi. Handles stay valid until the font is
     // destroyed, so a control never holds a deleted font while its form
     // moves between monitors of different dpi.
     HFONT Handle(int dpi);
 
 private:
-    FontSpec spec_;
+    FontStyle style_;
     std::vector<std::pair<int, HFONT>> handles_;
 };
 

@@ -50,7 +50,7 @@ Form::Form(std::wstring caption, int clientWidth, int clientHeight)
       clientWidth_(clientWidth),
       clientHeight_(clientHeight),
       color_(GetSysColor(COLOR_BTNFACE)),
-      font_(std::make_unique<Font>(FontSpec{})) {}
+      font_(std::make_unique<Font>(FontStyle{})) {}
 
 Form::~Form() {
     if (hwnd_)
@@ -91,9 +91,9 @@ void Form::Create() {
     DWORD exStyle = windowed_.empty() ? 0 : WS_EX_CONTROLPARENT;
     if (!owner)
         exStyle |= WS_EX_APPWINDOW;
+    SIZE initial = ScaledSize();
     hwnd_ = CreateWindowExW(exStyle, kFormClass, caption_.c_str(), WS_POPUP | WS_CLIPCHILDREN, 0, 0,
-                            Scale(clientWidth_, dpi_), Scale(clientHeight_, dpi_), owner, nullptr,
-                            instance, this);
+                            initial.cx, initial.cy, owner, nullptr, instance, this);
     // Only a window knows the dpi of its monitor: the form is sized again
     // for it before its controls are made.
     dpi_ = WindowDpi(hwnd_);
@@ -198,8 +198,7 @@ void Form::Invalidate(const Bounds* area) {
         InvalidateRect(hwnd_, nullptr, FALSE);
         return;
     }
-    RECT r = {Scale(area->left, dpi_), Scale(area->top, dpi_),
-              Scale(area->left + area->width, dpi_), Scale(area->top + area->height, dpi_)};
+    RECT r = ScaleRect(*area, dpi_);
     InvalidateRect(hwnd_, &r, FALSE);
 }
 
@@ -215,35 +214,37 @@ void Form::PaintBackground(HDC dc, bool backgroundOnly) {
     }
 }
 
+HBITMAP Form::Render(HDC reference, bool backgroundOnly) {
+    SIZE size = ScaledSize();
+    HDC mem = CreateCompatibleDC(reference);
+    HBITMAP bitmap = CreateCompatibleBitmap(reference, size.cx, size.cy);
+    HGDIOBJ old = SelectObject(mem, bitmap);
+    PaintBackground(mem, backgroundOnly);
+    SelectObject(mem, old);
+    DeleteDC(mem);
+    return bitmap;
+}
+
 void Form::Paint() {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd_, &ps);
-    SIZE size = ScaledSize();
-    int w = size.cx, h = size.cy;
     // Drawn off screen first, so the buttons never flicker over the picture.
+    HBITMAP bitmap = Render(dc, false);
+    SIZE size = ScaledSize();
     HDC mem = CreateCompatibleDC(dc);
-    HBITMAP bitmap = CreateCompatibleBitmap(dc, w, h);
     HGDIOBJ old = SelectObject(mem, bitmap);
-    PaintBackground(mem, false);
-    BitBlt(dc, 0, 0, w, h, mem, 0, 0, SRCCOPY);
+    BitBlt(dc, 0, 0, size.cx, size.cy, mem, 0, 0, SRCCOPY);
     SelectObject(mem, old);
-    DeleteObject(bitmap);
     DeleteDC(mem);
+    DeleteObject(bitmap);
     EndPaint(hwnd_, &ps);
 }
 
 HBRUSH Form::BackgroundBrush() {
     if (backgroundBrush_)
         return backgroundBrush_;
-    SIZE size = ScaledSize();
-    int w = size.cx, h = size.cy;
     HDC screen = GetDC(nullptr);
-    HDC mem = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
-    HGDIOBJ old = SelectObject(mem, bitmap);
-    PaintBackground(mem, true);
-    SelectObject(mem, old);
-    DeleteDC(mem);
+    HBITMAP bitmap = Render(screen, true);
     ReleaseDC(nullptr, screen);
     backgroundBrush_ = CreatePatternBrush(bitmap);
     DeleteObject(bitmap);

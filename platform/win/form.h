@@ -39,7 +39,7 @@ public:
     }
 
     void SetColor(COLORREF color) { color_ = color; }
-    void SetFont(FontSpec spec) { font_ = std::make_unique<Font>(std::move(spec)); }
+    void SetFont(FontStyle style) { font_ = std::make_unique<Font>(std::move(style)); }
     Font& DefaultFont() { return *font_; }
 
     // Creates the window (hidden) and its windowed controls. The first form
@@ -74,6 +74,8 @@ private:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
     void Paint();
     void PaintBackground(HDC dc, bool backgroundOnly);
+    // The form drawn into a new bitmap compatible with reference.
+    HBITMAP Render(HDC reference, bool backgroundOnly);
     void CentreOnDesktop();
     void PlaceCentred();
     SIZE ScaledSize() const;

@@ -46,7 +46,7 @@ Label::Label(Bounds bounds, std::wstring caption, Font* font, bool visible)
 void Label::Paint(HDC dc, int dpi) {
     HGDIOBJ old = SelectObject(dc, font_->Handle(dpi));
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, font_->Spec().color);
+    SetTextColor(dc, font_->Style().color);
     RECT r = {Scale(bounds_.left, dpi), Scale(bounds_.top, dpi), 0, 0};
     DrawTextW(dc, caption_.c_str(), -1, &r, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOCLIP | DT_NOPREFIX);
     SelectObject(dc, old);
@@ -66,8 +66,7 @@ void SpeedButton::Click() {
 }
 
 void SpeedButton::Paint(HDC dc, int dpi) {
-    RECT r = {Scale(bounds_.left, dpi), Scale(bounds_.top, dpi),
-              Scale(bounds_.left + bounds_.width, dpi), Scale(bounds_.top + bounds_.height, dpi)};
+    RECT r = ScaleRect(bounds_, dpi);
     if (pressed_)
         DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
     else if (hot_)
@@ -77,7 +76,7 @@ void SpeedButton::Paint(HDC dc, int dpi) {
         OffsetRect(&text, 1, 1);
     HGDIOBJ old = SelectObject(dc, font_->Handle(dpi));
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, font_->Spec().color);
+    SetTextColor(dc, font_->Style().color);
     DrawTextW(dc, caption_.c_str(), -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(dc, old);
 }

@@ -18,7 +18,9 @@ struct Bounds {
 
 inline int Scale(int pixels96, int dpi) { return MulDiv(pixels96, dpi, 96); }
 
-inline RECT ToRect(const Bounds& b) { return RECT{b.left, b.top, b.left + b.width, b.top + b.height}; }
+inline RECT ScaleRect(const Bounds& b, int dpi) {
+    return RECT{Scale(b.left, dpi), Scale(b.top, dpi), Scale(b.left + b.width, dpi), Scale(b.top + b.height, dpi)};
+}
 
 // The desktop as the virtual screen that spans all monitors.
 inline SIZE DesktopSize() {

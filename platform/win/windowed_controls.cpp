@@ -43,6 +43,10 @@ void WindowedControl::CreateWindowFor(const wchar_t* cls, const wchar_t* text, D
                             Scale(WindowHeight(), dpi), parent,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
                             nullptr);
+    ApplyFont(dpi);
+}
+
+void WindowedControl::ApplyFont(int dpi) {
     if (font_)
         SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_->Handle(dpi)), FALSE);
 }
@@ -50,9 +54,7 @@ void WindowedControl::CreateWindowFor(const wchar_t* cls, const wchar_t* text, D
 void WindowedControl::Rescale(int dpi) {
     if (!hwnd_)
         return;
-    // The font first: a combo box sizes its edit field to it.
-    if (font_)
-        SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_->Handle(dpi)), FALSE);
+    ApplyFont(dpi);  // first: a combo box sizes its edit field to its font
     SetWindowPos(hwnd_, nullptr, Scale(bounds_.left, dpi), Scale(bounds_.top, dpi), Scale(bounds_.width, dpi),
                  Scale(WindowHeight(), dpi), SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(hwnd_, nullptr, TRUE);

@@ -28,19 +28,7 @@ namespace {
 const char kCreateKey[] = "Create Software\\Brelvik\\ZRKV2";
 const char kNoFailure[] = "(no failure)";
 
-std::string Dword(uint32_t v) {
-    std::string bytes(4, '\0');
-    for (int i = 0; i < 4; ++i)
-        bytes[static_cast<size_t>(i)] = static_cast<char>(v >> (8 * i));
-    return bytes;
-}
-
 std::string Sz(const std::string& text) { return text + '\0'; }
-
-std::string StoredBytes(const FakeRegistry& registry, const std::string& name) {
-    auto value = registry.Value(name);
-    return value ? value->data : "(missing)";
-}
 
 // Runs attempt(n) for n = 1, 2, ... until the sequence makes fewer than n
 // registry calls; check(n, registry) looks at each run that had a call
@@ -198,11 +186,11 @@ const SaveRow kSaveRows[] = {
 // What the save below writes for each value of kSaveOrder.
 std::string NewBytes(const std::string& name) {
     const std::string noChoice = kNoFontChoice;
-    if (name == "CTRLFLAG0") return Dword(0x77F40002);
-    if (name == "CTRLFLAG1") return Dword(0x54);
-    if (name == "CTRLFLAG6") return Dword(3);
+    if (name == "CTRLFLAG0") return DwordBytes(0x77F40002);
+    if (name == "CTRLFLAG1") return DwordBytes(0x54);
+    if (name == "CTRLFLAG6") return DwordBytes(3);
     if (name == "SERVER") return Sz("new.example.net");
-    if (name == "CTRLFLAG2" || name == "CTRLFLAG3" || name == "INSTALL") return Dword(0);
+    if (name == "CTRLFLAG2" || name == "CTRLFLAG3" || name == "INSTALL") return DwordBytes(0);
     if (name == "A_FONT_JAPAN") return Sz("MS Gothic");
     if (name == "W_FONT_JAPAN") return WidenFontName("MS Gothic");
     return name[0] == 'A' ? Sz(noChoice) : WidenFontName(noChoice);
@@ -237,10 +225,10 @@ TEST(FaultInjection, SaveSequenceKeepsWhatWasWrittenAndSaysWhy) {
         EXPECT_EQ(registry.Log()[static_cast<size_t>(n - 1)], row.call);
         for (size_t i = 0; i < kAll; ++i) {
             const std::string name = kSaveOrder[i];
-            EXPECT_EQ(StoredBytes(registry, name), i < row.written ? NewBytes(name) : OldBytes(name)) << name;
+            EXPECT_EQ(registry.StoredBytes(name), i < row.written ? NewBytes(name) : OldBytes(name)) << name;
         }
-        EXPECT_EQ(StoredBytes(registry, "dir"), Sz(row.dir));
-        EXPECT_EQ(StoredBytes(registry, "LANGUAGE"), Dword(row.language));
+        EXPECT_EQ(registry.StoredBytes("dir"), Sz(row.dir));
+        EXPECT_EQ(registry.StoredBytes("LANGUAGE"), DwordBytes(row.language));
         EXPECT_EQ(failure, row.shown == Shown::DefaultErrorBox ? row.text : kNoFailure);
         EXPECT_EQ(panel.errors, row.shown == Shown::ErrorMessage ? std::vector<std::string>{row.text}
                                                                  : std::vector<std::string>{});
@@ -312,7 +300,7 @@ void CheckLaunch(LaunchMode mode, const LaunchRow (&rows)[kRows]) {
         const LaunchRow& row = rows[n - 1];
         EXPECT_EQ(registry.Log()[static_cast<size_t>(n - 1)], row.call);
         EXPECT_EQ(firstRunShowings, row.firstRunShowings);
-        EXPECT_EQ(StoredBytes(registry, "CTRLFLAG1"), Dword(row.ctrlFlag1After));
+        EXPECT_EQ(registry.StoredBytes("CTRLFLAG1"), DwordBytes(row.ctrlFlag1After));
         EXPECT_EQ(client.writes.size(), row.writes);
         if (mode == LaunchMode::Online && !client.writes.empty()) {
             EXPECT_EQ(client.writes.back().address, kHostNameField);

@@ -8,44 +8,17 @@
 #include "launch/patch_plan.h"
 #include "tests/support/fake_registry.h"
 #include "tests/support/memory_files.h"
+#include "tests/support/written_client.h"
 
 namespace zrk {
 namespace {
 
 const std::string kKey = "Software\\Brelvik\\ZRKV2";
 
-class RecordedClient : public ClientProcess {
-public:
-    bool Create(const ClientStart& start, std::string* reason) override {
-        calls.push_back("Create");
-        started = start;
-        *reason = "The system cannot find the file specified.";
-        return !failCreate;
-    }
-    void Open() override { calls.push_back("Open"); }
-    void Write(uint32_t address, const std::string& bytes) override {
-        calls.push_back("Write");
-        writes.push_back(MemoryWrite{address, bytes});
-    }
-    void Resume() override { calls.push_back("Resume"); }
-
-    bool failCreate = false;
-    ClientStart started;
-    std::vector<std::string> calls;
-    std::vector<MemoryWrite> writes;
-};
-
-uint32_t DwordOf(const std::optional<RegistryValue>& value) {
-    if (!value || value->data.size() != 4)
-        return 0xDEADBEEF;
-    const auto* b = reinterpret_cast<const unsigned char*>(value->data.data());
-    return b[0] | (b[1] << 8) | (b[2] << 16) | (static_cast<uint32_t>(b[3]) << 24);
-}
-
 struct Launch {
     FakeRegistry registry;
     MemoryFiles files;
-    RecordedClient client;
+    WrittenClient client;
     int firstRunShowings = 0;
     bool firstRunFails = false;
     std::vector<std::string> errors;
@@ -71,7 +44,7 @@ struct Launch {
                                 height};
         RunLaunchSequence(mode, services);
     }
-    uint32_t CtrlFlag1() const { return DwordOf(registry.Value("CTRLFLAG1")); }
+    uint32_t CtrlFlag1() const { return registry.DwordValue("CTRLFLAG1").value_or(0xDEADBEEF); }
     std::string Host() const {
         for (const MemoryWrite& w : client.writes) {
             if (w.address == kHostNameField)

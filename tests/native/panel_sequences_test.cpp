@@ -17,11 +17,6 @@ namespace {
 
 const std::string kKey = "Software\\Brelvik\\ZRKV2";
 
-std::string Dword(uint32_t v) {
-    return std::string{static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF),
-                       static_cast<char>((v >> 16) & 0xFF), static_cast<char>(v >> 24)};
-}
-
 class PanelSequences : public ::testing::Test {
 protected:
     PanelServices Services() { return PanelServices{registry, files}; }
@@ -39,10 +34,7 @@ protected:
             return entry.rfind("Set ", 0) == 0;
         }));
     }
-    std::string Stored(const std::string& name) const {
-        auto value = registry.Value(name);
-        return value ? value->data : "(missing)";
-    }
+    std::string Stored(const std::string& name) const { return registry.StoredBytes(name); }
     uint32_t StoredType(const std::string& name) const {
         auto value = registry.Value(name);
         return value ? value->type : 0;
@@ -174,12 +166,12 @@ TEST_F(PanelSequences, FirstRunThenSaveWithoutChangesWritesTheDefaults) {
     EXPECT_EQ(panel.servers.Text(), "DODER SERVER");
 
     RunSaveSequence(panel, Services());
-    EXPECT_EQ(Stored("CTRLFLAG0"), Dword(0x77F40002));
-    EXPECT_EQ(Stored("CTRLFLAG1"), Dword(0x54));
-    EXPECT_EQ(Stored("CTRLFLAG6"), Dword(0));
+    EXPECT_EQ(Stored("CTRLFLAG0"), DwordBytes(0x77F40002));
+    EXPECT_EQ(Stored("CTRLFLAG1"), DwordBytes(0x54));
+    EXPECT_EQ(Stored("CTRLFLAG6"), DwordBytes(0));
     EXPECT_EQ(Stored("SERVER"), std::string("DODER SERVER") + '\0');
     EXPECT_EQ(Stored("dir"), std::string(".\\") + '\0');
-    EXPECT_EQ(Stored("LANGUAGE"), Dword(1));
+    EXPECT_EQ(Stored("LANGUAGE"), DwordBytes(1));
     for (const FontRow& row : kFontRows) {
         EXPECT_EQ(Stored(row.textValue), std::string("It is not chosen.") + '\0');
         EXPECT_EQ(StoredType(row.widenedValue), kRegBinary);
@@ -201,7 +193,7 @@ TEST_F(PanelSequences, SaveWritesInOrderWithTheTypedHostAndTheWindowedBit) {
     registry.ClearLog();
 
     RunSaveSequence(panel, Services());
-    EXPECT_EQ(Stored("CTRLFLAG6"), Dword(3));
+    EXPECT_EQ(Stored("CTRLFLAG6"), DwordBytes(3));
     EXPECT_EQ(Stored("SERVER"), std::string("new.example.net") + '\0');
     EXPECT_EQ(files.Get("server.lst"), "new.example.net\r\nold.example.net\r\n");
     EXPECT_EQ(Stored("A_FONT_JAPAN"), std::string("MS Gothic") + '\0');
@@ -228,7 +220,7 @@ TEST_F(PanelSequences, SavingAnEmptyServerTextRecordsAnEmptyEntry) {
     RunSaveSequence(panel, Services());
     EXPECT_EQ(files.Get("server.lst"), "\r\n");
     EXPECT_EQ(Stored("SERVER"), std::string(1, '\0'));
-    EXPECT_EQ(Stored("CTRLFLAG6"), Dword(2));
+    EXPECT_EQ(Stored("CTRLFLAG6"), DwordBytes(2));
 }
 
 TEST_F(PanelSequences, SaveWhenTheKeyCannotBeOpenedWritesNothingSaysSoAndCloses) {
@@ -259,9 +251,9 @@ TEST_F(PanelSequences, SaveWhoseThirdWriteFailsKeepsTheFirstTwoAndStaysOpen) {
     registry.FailOn(FakeRegistry::Op::Set, "CTRLFLAG6");
     EXPECT_EQ(FailureText([&] { RunSaveSequence(panel, Services()); }),
               "Failed to set data for 'CTRLFLAG6'");
-    EXPECT_EQ(Stored("CTRLFLAG0"), Dword(0x77F40002));
-    EXPECT_EQ(Stored("CTRLFLAG1"), Dword(0x54));
-    EXPECT_EQ(Stored("CTRLFLAG6"), Dword(1));
+    EXPECT_EQ(Stored("CTRLFLAG0"), DwordBytes(0x77F40002));
+    EXPECT_EQ(Stored("CTRLFLAG1"), DwordBytes(0x54));
+    EXPECT_EQ(Stored("CTRLFLAG6"), DwordBytes(1));
     EXPECT_EQ(Stored("SERVER"), std::string("before") + '\0');
     EXPECT_EQ(Stored("dir"), "(missing)");
     EXPECT_EQ(Stored("A_FONT_JAPAN"), "(missing)");

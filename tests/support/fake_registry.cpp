@@ -90,13 +90,15 @@ void FakeRegistry::Close(Key key) {
     open_.erase(key);
 }
 
-void FakeRegistry::SetDword(const std::string& name, uint32_t value) {
+std::string DwordBytes(uint32_t value) {
     std::string bytes;
     for (int i = 0; i < 4; ++i) {
         bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
     }
-    SetValue(name, kRegDword, bytes);
+    return bytes;
 }
+
+void FakeRegistry::SetDword(const std::string& name, uint32_t value) { SetValue(name, kRegDword, DwordBytes(value)); }
 
 void FakeRegistry::SetString(const std::string& name, const std::string& text) {
     SetValue(name, kRegSz, text + '\0');
@@ -119,6 +121,21 @@ std::optional<RegistryValue> FakeRegistry::Value(const std::string& name) const 
         return std::nullopt;
     }
     return found->second;
+}
+
+std::string FakeRegistry::StoredBytes(const std::string& name) const {
+    auto value = Value(name);
+    return value ? value->data : "(missing)";
+}
+
+std::optional<uint32_t> FakeRegistry::DwordValue(const std::string& name) const {
+    auto value = Value(name);
+    if (!value || value->type != kRegDword || value->data.size() != 4)
+        return std::nullopt;
+    uint32_t word = 0;
+    for (int i = 3; i >= 0; --i)
+        word = (word << 8) | static_cast<unsigned char>(value->data[static_cast<size_t>(i)]);
+    return word;
 }
 
 bool FakeRegistry::HasKey(const std::string& path) const { return keys_.count(path) != 0; }

@@ -16,6 +16,9 @@
 
 namespace zrk {
 
+// The four bytes of a REG_DWORD, least significant first.
+std::string DwordBytes(uint32_t value);
+
 class FakeRegistry : public Registry {
 public:
     enum class Op { Open, Create, Query, Set, Close };
@@ -31,6 +34,10 @@ public:
     void SetString(const std::string& name, const std::string& text);  // with its zero byte
     void SetValue(const std::string& name, uint32_t type, const std::string& bytes);
     std::optional<RegistryValue> Value(const std::string& name) const;
+    // The stored bytes, or "(missing)".
+    std::string StoredBytes(const std::string& name) const;
+    // A REG_DWORD of exactly four bytes; nullopt for anything else.
+    std::optional<uint32_t> DwordValue(const std::string& name) const;
     bool HasKey(const std::string& path) const;
 
     // The n-th call of any kind, counting from 1, fails.
